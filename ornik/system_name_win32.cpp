@@ -5,8 +5,33 @@
 #include <windows.h>
 
 typedef const char *(__cdecl *wine_version_fn)(void);
-typedef void(__cdecl *wine_host_fn)(const char **sysname, const char **release);
 typedef LONG(WINAPI *rtl_get_version_fn)(OSVERSIONINFOW *info);
+
+// An export of ntdll, as the function type it really has.
+template <typename Function> static Function ntdll_export(HMODULE ntdll, const char *name)
+{
+    if (!ntdll)
+        return NULL;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)(void)>(GetProcAddress(ntdll, name)));
+}
+
+// The version the system really has: GetVersionExA reports the compatibility
+// version of the program's manifest, RtlGetVersion the real one.
+static void read_real_version(HMODULE ntdll, OSVERSIONINFOW *real)
+{
+    memset(real, 0, sizeof *real);
+    real->dwOSVersionInfoSize = sizeof *real;
+    rtl_get_version_fn rtl_get_version = ntdll_export<rtl_get_version_fn>(ntdll, "RtlGetVersion");
+    if (rtl_get_version && rtl_get_version(real) == 0)
+        return;
+    OSVERSIONINFOA reported;
+    memset(&reported, 0, sizeof reported);
+    reported.dwOSVersionInfoSize = sizeof reported;
+    GetVersionExA(&reported);
+    real->dwMajorVersion = reported.dwMajorVersion;
+    real->dwMinorVersion = reported.dwMinorVersion;
+    real->dwBuildNumber = reported.dwBuildNumber & 0xFFFF;
+}
 
 static bool read_registry_text(HKEY key, const char *name, char *out, DWORD size)
 {
@@ -21,34 +46,16 @@ void read_system_name(char *out, size_t size)
 {
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
 
-    // Wine says what it is through exports of its own ntdll.
-    wine_version_fn wine_version = ntdll ? (wine_version_fn)GetProcAddress(ntdll, "wine_get_version") : NULL;
-    if (wine_version) {
-        const char *sysname = NULL, *release = NULL;
-        wine_host_fn wine_host = (wine_host_fn)GetProcAddress(ntdll, "wine_get_host_version");
-        if (wine_host)
-            wine_host(&sysname, &release);
-        if (sysname && sysname[0])
-            snprintf(out, size, "Wine %s on %s", wine_version(), sysname);
-        else
-            snprintf(out, size, "Wine %s", wine_version());
-        return;
-    }
-
-    // GetVersionExA reports the compatibility version of the manifest;
-    // RtlGetVersion reports the real one.
     OSVERSIONINFOW real;
-    memset(&real, 0, sizeof real);
-    real.dwOSVersionInfoSize = sizeof real;
-    rtl_get_version_fn rtl_get_version = ntdll ? (rtl_get_version_fn)GetProcAddress(ntdll, "RtlGetVersion") : NULL;
-    if (!rtl_get_version || rtl_get_version(&real) != 0) {
-        OSVERSIONINFOA reported;
-        memset(&reported, 0, sizeof reported);
-        reported.dwOSVersionInfoSize = sizeof reported;
-        GetVersionExA(&reported);
-        real.dwMajorVersion = reported.dwMajorVersion;
-        real.dwMinorVersion = reported.dwMinorVersion;
-        real.dwBuildNumber = reported.dwBuildNumber & 0xFFFF;
+    read_real_version(ntdll, &real);
+
+    // Wine says what it is through exports of its own ntdll.
+    wine_version_fn wine_version = ntdll_export<wine_version_fn>(ntdll, "wine_get_version");
+    if (wine_version) {
+        snprintf(out, size, "Wine %s as Windows %lu.%lu (build %lu)", wine_version(),
+                 (unsigned long)real.dwMajorVersion, (unsigned long)real.dwMinorVersion,
+                 (unsigned long)real.dwBuildNumber);
+        return;
     }
 
     char product[128] = "", release[64] = "";
