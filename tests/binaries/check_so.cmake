@@ -1,0 +1,16 @@
+# Checks that a shared object's dynamic symbols are exactly EXPORTS among the
+# ones it defines.
+execute_process(COMMAND ${NM} -D --defined-only ${FILE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "nm could not read ${FILE}")
+endif()
+string(REGEX MATCHALL "[0-9a-f]+ [TtWw] [^\n]+" lines "${dump}")
+set(exported)
+foreach(line ${lines})
+  string(REGEX REPLACE "^[0-9a-f]+ [TtWw] " "" name "${line}")
+  list(APPEND exported ${name})
+endforeach()
+if(NOT exported STREQUAL EXPORTS)
+  message(FATAL_ERROR "${FILE} exports '${exported}', expected '${EXPORTS}'")
+endif()
+message(STATUS "exports: ${exported}")
