@@ -9,6 +9,7 @@ packages=(
   wine wine32:i386 xvfb xdotool x11-utils xclip imagemagick
   fonts-ipafont-gothic locales
   cpuid
+  clang libclang-rt-14-dev
 )
 
 missing=()
