@@ -144,6 +144,7 @@ protected:
         loads = frees = sleeps = tsc_reads = 0;
         qpc_frequency = 10000000;
         qpc_now = 0;
+        tsc_readings[1] = tsc_readings[0] + 1600000000ull;
         snprintf(csd_version, sizeof csd_version, "Service Pack 3");
         use_leaves("    Fixture(R) Processor @ 3.20GHz", 0x80000008);
         memset(report_text, 0x5A, sizeof report_text);
@@ -279,24 +280,29 @@ TEST_F(Report, EdgesOfTheProcessorAndSystemFields)
     struct edge_case {
         const char *name;
         int64_t frequency;
+        uint64_t ticks_per_half_second;
         uint32_t highest_extended;
         const char *csd;
         const char *brand;
         const char *clock;
         const char *os;
     } cases[] = {
-        {"failed clock", 0, 0x80000008, "Service Pack 3", "Fixture(R) Processor @ 3.20GHz", "0",
+        {"failed clock", 0, 1600000000ull, 0x80000008, "Service Pack 3", "Fixture(R) Processor @ 3.20GHz", "0",
          "Fixture OS 1.0 Service Pack 3"},
-        {"no brand leaves", 10000000, 0x80000003, "Service Pack 3", "Not Supported", "3200",
+        {"no brand leaves", 10000000, 1600000000ull, 0x80000003, "Service Pack 3", "Not Supported", "3200",
          "Fixture OS 1.0 Service Pack 3"},
-        {"empty service pack", 10000000, 0x80000008, "", "Fixture(R) Processor @ 3.20GHz", "3200",
+        {"empty service pack", 10000000, 1600000000ull, 0x80000008, "", "Fixture(R) Processor @ 3.20GHz", "3200",
          "Fixture OS 1.0 "},
+        // Past 2^32 Hz the true megahertz still print.
+        {"5.2 GHz", 10000000, 2600000000ull, 0x80000008, "Service Pack 3", "Fixture(R) Processor @ 3.20GHz", "5200",
+         "Fixture OS 1.0 Service Pack 3"},
     };
     for (const edge_case &c : cases) {
         SCOPED_TRACE(c.name);
         qpc_frequency = c.frequency;
         qpc_now = 0;
         tsc_reads = 0;
+        tsc_readings[1] = tsc_readings[0] + c.ticks_per_half_second;
         snprintf(csd_version, sizeof csd_version, "%s", c.csd);
         use_leaves("    Fixture(R) Processor @ 3.20GHz", c.highest_extended);
         expected_fields fields;
