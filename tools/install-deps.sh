@@ -7,7 +7,7 @@ packages=(
   cmake g++ make googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 xvfb xdotool x11-utils xclip imagemagick
-  fonts-ipafont-gothic locales
+  fonts-ipafont-gothic fonts-wine locales
   cpuid
   clang libclang-rt-14-dev
 )
