@@ -20,7 +20,6 @@ struct clock_script {
 const clock_script *script;
 size_t count_reads, tick_reads, sleeps;
 uint32_t slept_ms;
-bool tsc_read_after_last_count;
 
 int scripted_frequency(int64_t *frequency)
 {
