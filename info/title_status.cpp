@@ -86,12 +86,12 @@ void format_title_status(char *out)
     case 0:
         // Two long names together can outgrow the caller's buffer: they are
         // cut on purpose, so the compiler's warning about it is off here.
-#if defined(__GNUC__)
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-truncation"
 #endif
         snprintf(out, TITLE_STATUS_SIZE, "%s/%s", computer_name, user_name);
-#if defined(__GNUC__)
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
 #endif
         break;
