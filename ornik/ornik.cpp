@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "core_pinning.h"
 #include "ident_info.h"
 #include "identify.h"
 #include "system_name.h"
@@ -17,8 +18,13 @@ ORNIK_API int ORNIK_CDECL ornik(ident_info *info);
 
 int ORNIK_CDECL ornik(ident_info *info)
 {
+    // On a hybrid processor every run describes the performance cores, not
+    // whichever kind of core the thread happened to be on.
+    core_pin pin;
+    pin_performance_core(&pin);
     cpu_description cpu;
     identify_processor(&cpu);
+    unpin_core(&pin);
 
     info->version = ORNIK_VERSION;
     info->cache_l1i = cpu.l1i_kb;
