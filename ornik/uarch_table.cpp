@@ -1,6 +1,6 @@
 // Vendor IDs, and the microarchitecture and codename of each vendor's
-// family/model ranges, as the vendors' revision guides and specification
-// updates list them.
+// family/model ranges, as the vendors' revision guides and errata documents
+// list them.
 #include "cpu_tables.h"
 
 #include <stddef.h>
