@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-enum cpu_vendor {
+enum cpu_vendor : uint8_t {
     VENDOR_UNKNOWN,
     VENDOR_INTEL,
     VENDOR_AMD,

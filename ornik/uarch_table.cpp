@@ -40,7 +40,7 @@ const vendor_row *find_vendor(const char *id)
 // A row applies when every condition holds; the first such row names the
 // processor. Rows that narrow a range by brand, core count or cache come
 // before the row that covers the rest of it.
-enum cache_test {
+enum cache_test : uint8_t {
     ANY_CACHE,
     L2_UP_TO,    // L2 of at most test_kb (0: no L2)
     L2_AT_LEAST, // L2 of test_kb or more
