@@ -497,12 +497,17 @@ TEST_P(veltra_close, ends_veltra_with_exit_code_0)
     case ESCAPE_KEY:
         send_keys({VK_ESCAPE});
         break;
-    case CLOSE_BOX: {
-        POINT box;
-        ASSERT_TRUE(find_close_box(window, &box)) << "no close box on the caption";
-        click_at(box);
+    case CLOSE_BOX:
+        // Wine under Xvfb now and then drops an injected click before the
+        // window has taken the pointer; a person would click again.
+        for (int click = 0; click < 3 && veltra.running(); click++) {
+            POINT box;
+            ASSERT_TRUE(find_close_box(window, &box)) << "no close box on the caption";
+            click_at(box);
+            if (poll(5, [&] { return !veltra.running(); }))
+                break;
+        }
         break;
-    }
     case SYSTEM_MENU_CLOSE:
         // Alt+Space opens the system menu; C is the mnemonic of its Close
         // item (Wine adds an item of its own below Close).
