@@ -15,85 +15,21 @@
 #include "info/report.h"
 #include "probe/cpu_x86.h"
 #include "res/resource.h"
+#include "support/window_watch.h"
 #include "stress/hostile_texts.h"
 
 namespace {
 
-const LONG_PTR window_marker = 0x52121402;
-const DWORD exit_code_other_instance = 0xFFFFFFFF; // -1
+using namespace window_watch;
 
 // Generous: the machine is small and shared.
 const double window_timeout_s = 60;
 const double exit_timeout_s = 20;
 const double caption_period_s = 3;
 
-double now_s()
-{
-    static LARGE_INTEGER frequency;
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER count;
-    QueryPerformanceCounter(&count);
-    return (double)count.QuadPart / (double)frequency.QuadPart;
-}
-
-// Polls done() every interval_ms until it holds or timeout_s have passed.
-template <class Condition> bool poll(double timeout_s, Condition done, DWORD interval_ms = 5)
-{
-    double deadline = now_s() + timeout_s;
-    for (;;) {
-        if (done())
-            return true;
-        if (now_s() > deadline)
-            return false;
-        Sleep(interval_ms);
-    }
-}
-
-// The build's bin folder, where this program lives.
-std::string bin_folder()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
 std::string stress_folder(const std::string &name)
 {
-    return bin_folder() + "\\stress\\" + name;
-}
-
-BOOL CALLBACK collect_marked_window(HWND window, LPARAM found)
-{
-    if (GetWindowLongPtrA(window, DWLP_USER) == window_marker)
-        ((std::vector<HWND> *)found)->push_back(window);
-    return TRUE;
-}
-
-// Every top-level window that carries VELTRA's marker, of any process.
-std::vector<HWND> marked_windows()
-{
-    std::vector<HWND> found;
-    EnumWindows(collect_marked_window, (LPARAM)&found);
-    return found;
-}
-
-DWORD window_process(HWND window)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process;
-}
-
-// The text of a window of another process; empty when it doesn't answer.
-std::string window_text(HWND window)
-{
-    static char text[REPORT_TEXT_SIZE * 2];
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &copied))
-        return std::string();
-    return std::string(text, copied);
+    return own_folder() + "\\stress\\" + name;
 }
 
 // One start of veltra.exe, ended by force if a test leaves it running.
@@ -178,15 +114,6 @@ struct caption_item {
 const std::string memory_pattern = "[0-9]{1,3}% [0-9]+/[0-9]+MB MEMORY";
 const std::string time_pattern = "(Sun|Mon|Tue|Wed|Thu|Fri|Sat) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
                                  "[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}";
-
-std::string computer_and_user()
-{
-    char computer[MAX_COMPUTERNAME_LENGTH + 1] = "", user[257] = "";
-    DWORD computer_size = sizeof computer, user_size = sizeof user;
-    GetComputerNameA(computer, &computer_size);
-    GetUserNameA(user, &user_size);
-    return std::string(computer) + "/" + user;
-}
 
 // The captions from start-up on: memory, time, the two record texts, the
 // names, memory again. Two equal texts in a row show as one.
@@ -441,7 +368,7 @@ TEST_F(concurrent_starts, eight_at_once_leave_one_window_ten_rounds_running)
         std::vector<veltra_run> runs(starts);
         // Created held, then let go together.
         for (veltra_run &run : runs)
-            ASSERT_TRUE(run.start(bin_folder(), true));
+            ASSERT_TRUE(run.start(own_folder(), true));
         for (veltra_run &run : runs)
             run.resume();
 
@@ -486,7 +413,7 @@ TEST_F(concurrent_starts, a_start_while_the_first_builds_its_report_finds_its_wi
         << "the first instance's window never carries the marker";
     ASSERT_FALSE(IsWindowVisible(window)) << "set-up ended before the second start";
 
-    ASSERT_TRUE(second.start(bin_folder()));
+    ASSERT_TRUE(second.start(own_folder()));
     double started_s = now_s();
     EXPECT_EQ(second.wait_for_exit(window_timeout_s), exit_code_other_instance);
     double ended_s = now_s();

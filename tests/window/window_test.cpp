@@ -15,81 +15,19 @@
 
 #include "info/report.h"
 #include "res/resource.h"
+#include "support/window_watch.h"
 
 namespace {
 
-const LONG_PTR window_marker = 0x52121402;
-const DWORD exit_code_other_instance = 0xFFFFFFFF; // -1
+using namespace window_watch;
 
 // Generous: the machine may be slow and shared.
 const double window_timeout_s = 60;
 const double exit_timeout_s = 20;
 
-double now_s()
-{
-    static LARGE_INTEGER frequency;
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER count;
-    QueryPerformanceCounter(&count);
-    return (double)count.QuadPart / (double)frequency.QuadPart;
-}
-
-// Polls done() every interval_ms until it holds or timeout_s have passed.
-template <class Condition> bool poll(double timeout_s, Condition done, DWORD interval_ms = 10)
-{
-    double deadline = now_s() + timeout_s;
-    for (;;) {
-        if (done())
-            return true;
-        if (now_s() > deadline)
-            return false;
-        Sleep(interval_ms);
-    }
-}
-
-std::string own_folder()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(NULL, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
 std::string variant_folder(const char *name)
 {
     return own_folder() + "\\window-variants\\" + name;
-}
-
-DWORD window_process(HWND window)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process;
-}
-
-BOOL CALLBACK collect_marked_window(HWND window, LPARAM found)
-{
-    if (GetWindowLongPtrA(window, DWLP_USER) == window_marker)
-        ((std::vector<HWND> *)found)->push_back(window);
-    return TRUE;
-}
-
-// Every top-level window that carries VELTRA's marker, of any process.
-std::vector<HWND> marked_windows()
-{
-    std::vector<HWND> found;
-    EnumWindows(collect_marked_window, (LPARAM)&found);
-    return found;
-}
-
-std::string window_text(HWND window)
-{
-    static char text[REPORT_TEXT_SIZE * 2];
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &copied))
-        return "<no answer>";
-    return std::string(text, copied);
 }
 
 std::wstring window_text_wide(HWND window)
@@ -408,15 +346,6 @@ TEST_F(veltra_window, shows_the_report_of_this_machine_and_copies_it)
     close(window);
     EXPECT_EQ(veltra.wait_for_exit(), 0u);
     EXPECT_TRUE(clipboard_becomes(shown)) << "the copy doesn't outlive VELTRA";
-}
-
-std::string computer_and_user()
-{
-    char computer[MAX_COMPUTERNAME_LENGTH + 1] = "", user[257] = "";
-    DWORD computer_size = sizeof computer, user_size = sizeof user;
-    GetComputerNameA(computer, &computer_size);
-    GetUserNameA(user, &user_size);
-    return std::string(computer) + "/" + user;
 }
 
 TEST_F(veltra_window, caption_moves_through_the_five_items_every_three_seconds)
