@@ -22,80 +22,12 @@ namespace {
 
 using namespace window_watch;
 
-// Generous: the machine is small and shared.
-const double window_timeout_s = 60;
-const double exit_timeout_s = 20;
 const double caption_period_s = 3;
 
 std::string stress_folder(const std::string &name)
 {
     return own_folder() + "\\stress\\" + name;
 }
-
-// One start of veltra.exe, ended by force if a test leaves it running.
-class veltra_run {
-public:
-    veltra_run() { ZeroMemory(&info_, sizeof info_); }
-    ~veltra_run()
-    {
-        if (!info_.hProcess)
-            return;
-        if (running()) {
-            TerminateProcess(info_.hProcess, 1);
-            WaitForSingleObject(info_.hProcess, 10000);
-        }
-        CloseHandle(info_.hProcess);
-        CloseHandle(info_.hThread);
-    }
-    veltra_run(const veltra_run &) = delete;
-    veltra_run &operator=(const veltra_run &) = delete;
-
-    // Starts folder\veltra.exe in that folder; held before its first
-    // instruction when suspended, until resume().
-    bool start(const std::string &folder, bool suspended = false)
-    {
-        std::string program = folder + "\\veltra.exe";
-        STARTUPINFOA startup;
-        ZeroMemory(&startup, sizeof startup);
-        startup.cb = sizeof startup;
-        return CreateProcessA(program.c_str(), NULL, NULL, NULL, FALSE, suspended ? CREATE_SUSPENDED : 0, NULL,
-                              folder.c_str(), &startup, &info_) != 0;
-    }
-
-    void resume() { ResumeThread(info_.hThread); }
-
-    // This process's marked window, visible or not yet.
-    HWND window() const
-    {
-        for (HWND window : marked_windows())
-            if (window_process(window) == info_.dwProcessId)
-                return window;
-        return NULL;
-    }
-
-    HWND wait_until_visible() const
-    {
-        HWND found = NULL;
-        poll(window_timeout_s, [&] { return (found = window()) != NULL && IsWindowVisible(found); });
-        return found && IsWindowVisible(found) ? found : NULL;
-    }
-
-    bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-
-    // The exit code, or STILL_ACTIVE when the process doesn't end in time.
-    DWORD wait_for_exit(double timeout_s = exit_timeout_s) const
-    {
-        WaitForSingleObject(info_.hProcess, (DWORD)(timeout_s * 1000));
-        DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
-
-    DWORD id() const { return info_.dwProcessId; }
-
-private:
-    PROCESS_INFORMATION info_;
-};
 
 // Ends VELTRA as the close box would.
 void close_window(HWND window)
@@ -298,7 +230,7 @@ protected:
 TEST_P(hostile_library, shows_its_exact_text_keeps_the_window_up_and_rotates_the_caption)
 {
     const library_case &c = GetParam();
-    veltra_run veltra;
+    veltra_process veltra;
     ASSERT_TRUE(veltra.start(stress_folder(c.folder)));
     HWND window = veltra.wait_until_visible();
     ASSERT_NE(window, nullptr) << "no visible window with the marker";
@@ -365,11 +297,11 @@ TEST_F(concurrent_starts, eight_at_once_leave_one_window_ten_rounds_running)
     const size_t starts = 8;
     for (int round = 1; round <= 10; round++) {
         SCOPED_TRACE("round " + std::to_string(round));
-        std::vector<veltra_run> runs(starts);
+        std::vector<veltra_process> runs(starts);
         // Created held, then let go together.
-        for (veltra_run &run : runs)
-            ASSERT_TRUE(run.start(own_folder(), true));
-        for (veltra_run &run : runs)
+        for (veltra_process &run : runs)
+            ASSERT_TRUE(run.start_suspended(own_folder()));
+        for (veltra_process &run : runs)
             run.resume();
 
         // Seven end with -1; the one left holds the only window.
@@ -406,10 +338,10 @@ TEST_F(concurrent_starts, a_start_while_the_first_builds_its_report_finds_its_wi
 {
     // Beside a library that takes three seconds to answer, set-up lasts long
     // enough for the second start to come while the window is still hidden.
-    veltra_run first, second;
+    veltra_process first, second;
     ASSERT_TRUE(first.start(stress_folder("slow")));
     HWND window = NULL;
-    ASSERT_TRUE(poll(window_timeout_s, [&] { return (window = first.window()) != NULL; }, 2))
+    ASSERT_TRUE(poll(window_timeout_s, [&] { return (window = first.find_window()) != NULL; }, 2))
         << "the first instance's window never carries the marker";
     ASSERT_FALSE(IsWindowVisible(window)) << "set-up ended before the second start";
 
@@ -417,7 +349,7 @@ TEST_F(concurrent_starts, a_start_while_the_first_builds_its_report_finds_its_wi
     double started_s = now_s();
     EXPECT_EQ(second.wait_for_exit(window_timeout_s), exit_code_other_instance);
     double ended_s = now_s();
-    EXPECT_EQ(second.window(), nullptr);
+    EXPECT_EQ(second.find_window(), nullptr);
 
     // The second start shows the window it found: its show request waits for
     // the first instance's set-up to end, which the slow library stretches.

@@ -15,6 +15,10 @@ namespace window_watch {
 const LONG_PTR window_marker = 0x52121402;
 const DWORD exit_code_other_instance = 0xFFFFFFFF; // -1
 
+// Generous: the machine may be slow and shared.
+const double window_timeout_s = 60;
+const double exit_timeout_s = 20;
+
 inline double now_s()
 {
     static LARGE_INTEGER frequency;
@@ -88,5 +92,98 @@ inline std::string computer_and_user()
     GetUserNameA(user, &user_size);
     return std::string(computer) + "/" + user;
 }
+
+// One start of veltra.exe; ended by force if a test leaves it running.
+class veltra_process {
+public:
+    veltra_process() { ZeroMemory(&info_, sizeof info_); }
+    ~veltra_process()
+    {
+        if (!info_.hProcess)
+            return;
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info_.hProcess, 1);
+            WaitForSingleObject(info_.hProcess, 10000);
+        }
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
+    veltra_process(const veltra_process &) = delete;
+    veltra_process &operator=(const veltra_process &) = delete;
+
+    // Starts folder\veltra.exe with working_folder (default: folder) as its
+    // working directory.
+    bool start(const std::string &folder, const std::string &working_folder = std::string())
+    {
+        return create(folder, working_folder, 0);
+    }
+
+    // The same, held before its first instruction until resume().
+    bool start_suspended(const std::string &folder) { return create(folder, std::string(), CREATE_SUSPENDED); }
+
+    void resume() { ResumeThread(info_.hThread); }
+
+    // The marked window of this process, visible or not yet.
+    HWND find_window() const
+    {
+        for (HWND window : marked_windows())
+            if (window_process(window) == info_.dwProcessId)
+                return window;
+        return NULL;
+    }
+
+    HWND wait_for_window()
+    {
+        HWND window = NULL;
+        poll(window_timeout_s, [&] { return (window = find_window()) != NULL; }, 2);
+        return window;
+    }
+
+    // Waits for the window to be visible, noting when it was first seen
+    // carrying the marker and first seen visible.
+    HWND wait_until_visible()
+    {
+        HWND window = NULL;
+        poll(window_timeout_s, [&] {
+            if (!window && (window = find_window()) != NULL)
+                marked_s = now_s();
+            return window && IsWindowVisible(window);
+        }, 2);
+        visible_s = now_s();
+        return window && IsWindowVisible(window) ? window : NULL;
+    }
+
+    bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+    // The exit code, or STILL_ACTIVE when the process doesn't end in time.
+    DWORD wait_for_exit(double timeout_s = exit_timeout_s)
+    {
+        WaitForSingleObject(info_.hProcess, (DWORD)(timeout_s * 1000));
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(info_.hProcess, &code);
+        return code;
+    }
+
+    HANDLE handle() const { return info_.hProcess; }
+    DWORD id() const { return info_.dwProcessId; }
+    DWORD thread_id() const { return info_.dwThreadId; }
+
+    double started_s = 0, marked_s = 0, visible_s = 0;
+
+private:
+    bool create(const std::string &folder, const std::string &working_folder, DWORD flags)
+    {
+        std::string program = folder + "\\veltra.exe";
+        std::string working = working_folder.empty() ? folder : working_folder;
+        STARTUPINFOA startup;
+        ZeroMemory(&startup, sizeof startup);
+        startup.cb = sizeof startup;
+        started_s = now_s();
+        return CreateProcessA(program.c_str(), NULL, NULL, NULL, FALSE, flags, NULL, working.c_str(), &startup,
+                              &info_) != 0;
+    }
+
+    PROCESS_INFORMATION info_;
+};
 
 } // namespace window_watch
